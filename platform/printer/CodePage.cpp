@@ -1,0 +1,166 @@
+#include "platform/printer/CodePage.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
+namespace {
+
+struct LanguagePair {
+  const char* language;
+  TCodePages pages;
+};
+
+// Languages whose pair differs from the English default.
+constexpr LanguagePair kLanguagePairs[] = {
+    {"de", {1252, 850}}, {"fr", {1252, 850}}, {"es", {1252, 850}},  {"it", {1252, 850}},
+    {"pt", {1252, 850}}, {"nl", {1252, 850}}, {"da", {1252, 850}},  {"sv", {1252, 850}},
+    {"nb", {1252, 850}}, {"nn", {1252, 850}}, {"no", {1252, 850}},  {"fi", {1252, 850}},
+    {"is", {1252, 850}}, {"ca", {1252, 850}}, {"eu", {1252, 850}},  {"gl", {1252, 850}},
+    {"ga", {1252, 850}}, {"af", {1252, 850}}, {"ru", {1251, 866}},  {"uk", {1251, 866}},
+    {"be", {1251, 866}}, {"bg", {1251, 866}}, {"sr", {1251, 866}},  {"mk", {1251, 866}},
+    {"pl", {1250, 852}}, {"cs", {1250, 852}}, {"sk", {1250, 852}},  {"hu", {1250, 852}},
+    {"hr", {1250, 852}}, {"sl", {1250, 852}}, {"ro", {1250, 852}},  {"sq", {1250, 852}},
+    {"el", {1253, 737}}, {"tr", {1254, 857}}, {"he", {1255, 862}},  {"lt", {1257, 775}},
+    {"lv", {1257, 775}}, {"et", {1257, 775}}, {"vi", {1258, 1258}},
+};
+
+std::string IconvName(int codePage) {
+  return (codePage >= 1250 && codePage <= 1258 ? "WINDOWS-" : "CP") + std::to_string(codePage);
+}
+
+// Unicode of each byte of an 8-bit code page; nullopt where the page defines no character.
+using ByteTable = std::array<std::optional<char32_t>, 256>;
+
+ByteTable DecodeCodePage(int codePage) {
+  ByteTable table;
+  for (int b = 0; b < 0x80; ++b) table[b] = static_cast<char32_t>(b);
+  iconv_t cd = ::iconv_open("UTF-32LE", IconvName(codePage).c_str());
+  if (cd == reinterpret_cast<iconv_t>(-1)) return table;
+  for (int b = 0x80; b < 0x100; ++b) {
+    char in = static_cast<char>(b);
+    unsigned char out[8] = {};
+    char* inPtr = &in;
+    char* outPtr = reinterpret_cast<char*>(out);
+    size_t inLeft = 1, outLeft = sizeof out;
+    ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    // Success is judged by what was consumed and produced, not by the result.
+    ::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    if (inLeft == 0 && outLeft == sizeof out - 4)
+      table[b] = out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
+  }
+  ::iconv_close(cd);
+  return table;
+}
+
+const ByteTable& DecodedPage(int codePage) {
+  static std::map<int, std::unique_ptr<ByteTable>> cache;
+  auto& slot = cache[codePage];
+  if (!slot) slot = std::make_unique<ByteTable>(DecodeCodePage(codePage));
+  return *slot;
+}
+
+using Encoder = std::unordered_map<char32_t, uint8_t>;
+
+const Encoder& EncoderOf(int codePage) {
+  static std::map<int, std::unique_ptr<Encoder>> cache;
+  auto& slot = cache[codePage];
+  if (!slot) {
+    slot = std::make_unique<Encoder>();
+    const ByteTable& decoded = DecodedPage(codePage);
+    for (int b = 0xFF; b >= 0; --b)  // lowest byte wins where two bytes share a character
+      if (decoded[b]) (*slot)[*decoded[b]] = static_cast<uint8_t>(b);
+  }
+  return *slot;
+}
+
+// The byte of a character in a page, else of its plain form, else "?".
+uint8_t EncodeChar(const Encoder& encoder, char32_t ch) {
+  if (auto it = encoder.find(ch); it != encoder.end()) return it->second;
+  if (ch <= 0xFFFF) {
+    const QString decomposition = QChar(static_cast<char16_t>(ch)).decomposition();
+    if (!decomposition.isEmpty()) {
+      const char32_t base = decomposition.at(0).unicode();
+      if (auto it = encoder.find(base); it != encoder.end()) return it->second;
+    }
+  }
+  return '?';
+}
+
+TCodePages& CurrentPages() {
+  static TCodePages pages = [] {
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+      const char* value = std::getenv(variable);
+      if (value && *value) return CodePagesForLocale(value);
+    }
+    return TCodePages{};
+  }();
+  return pages;
+}
+
+}  // namespace
+
+TCodePages CodePagesForLocale(const std::string& locale) {
+  const std::string language = locale.substr(0, locale.find_first_of("_.@"));
+  for (const LanguagePair& pair : kLanguagePairs)
+    if (language == pair.language) return pair.pages;
+  return TCodePages{};
+}
+
+TCodePages SystemCodePages() {
+  return CurrentPages();
+}
+
+TCodePages SetSystemCodePages(TCodePages pages) {
+  const TCodePages previous = CurrentPages();
+  CurrentPages() = pages;
+  return previous;
+}
+
+std::string AnsiFromUnicode(const QString& text) {
+  const Encoder& encoder = EncoderOf(SystemCodePages().Ansi);
+  std::string result;
+  result.reserve(text.size());
+  for (char32_t ch : text.toUcs4()) result += static_cast<char>(EncodeChar(encoder, ch));
+  return result;
+}
+
+QString UnicodeFromAnsi(const std::string& text) {
+  const ByteTable& decoded = DecodedPage(SystemCodePages().Ansi);
+  std::u32string ucs;
+  ucs.reserve(text.size());
+  for (unsigned char b : text) ucs += decoded[b] ? *decoded[b] : U'?';
+  return QString::fromUcs4(ucs.data(), static_cast<qsizetype>(ucs.size()));
+}
+
+const uint8_t* AnsiToOemTable(TCodePages pages) {
+  static std::map<std::pair<int, int>, std::array<uint8_t, 256>> cache;
+  auto [it, inserted] = cache.try_emplace({pages.Ansi, pages.Oem});
+  if (inserted) {
+    const ByteTable& ansi = DecodedPage(pages.Ansi);
+    const Encoder& oem = EncoderOf(pages.Oem);
+    for (int b = 0; b < 0x100; ++b)
+      it->second[b] = b < 0x80 ? b : ansi[b] ? EncodeChar(oem, *ansi[b]) : '?';
+  }
+  return it->second.data();
+}
+
+bool CharToOemBuffA(const char* source, char* destination, uint32_t length) {
+  const uint8_t* table = AnsiToOemTable(SystemCodePages());
+  for (uint32_t i = 0; i < length; ++i)
+    destination[i] = static_cast<char>(table[static_cast<uint8_t>(source[i])]);
+  return true;
+}
+
+bool CharToOemA(const char* source, char* destination) {
+  const uint8_t* table = AnsiToOemTable(SystemCodePages());
+  do {
+    *destination++ = static_cast<char>(table[static_cast<uint8_t>(*source)]);
+  } while (*source++ != 0);
+  return true;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/printer/Printer.h"
+
+// The printer object of this machine: the spooler's destinations followed by the built-in
+// "Print to PDF". The current printer is the one chosen by index, else the spooler's default
+// destination, else "Print to PDF", so there is always one.
+class TSystemPrinter : public TPrinter {
+ public:
+  TSystemPrinter();
+  ~TSystemPrinter() override;
+
+  std::vector<std::string> Printers() override;
+  int PrinterIndex() override;
+  void SetPrinterIndex(int index) override;
+  void GetPrinter(std::string& device, std::string& driver, std::string& port,
+                  THandle& deviceMode) override;
+  int GetDeviceCaps(int index) override;
+
+  TPrinterOrientation Orientation() override { return orientation_; }
+  void SetOrientation(TPrinterOrientation orientation) override;
+  int Copies() override { return copies_; }
+  void SetCopies(int copies) override { copies_ = copies; }
+  std::string Title() override { return title_; }
+  void SetTitle(const std::string& title) override { title_ = title; }
+
+  void BeginDoc() override;
+  void NewPage() override;
+  void EndDoc() override;
+  void Abort() override;
+  bool Printing() override { return false; }
+  int PageWidth() override;
+  int PageHeight() override;
+  TCanvas& Canvas() override;
+
+ private:
+  std::string CurrentName();
+
+  std::string chosen_;  // printer chosen by index; empty: the default
+  TPrinterOrientation orientation_ = TPrinterOrientation::poPortrait;
+  int copies_ = 1;
+  std::string title_;
+};

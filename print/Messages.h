@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/printer/CodePage.h"
+#include "print/QorPrint.h"
+#include "texts/QorConst.h"
+
+// An engine error with a text of the library's table, in the current language.
+inline EPrinterError LibraryError(TQorText text) {
+  return EPrinterError(AnsiFromUnicode(QorText(text)));
+}
