@@ -1,24 +1,13 @@
 // The program-wide printer and spooler objects.
 #include <utility>
 
+#include "platform/printer/CupsSpooler.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Spooler.h"
 #include "platform/printer/SystemPrinter.h"
 #include "platform/system/Finalization.h"
 
 namespace {
-
-// Refuses every printer: the stand-in until a spooler of the machine is installed.
-class TNoSpooler : public TSpooler {
- public:
-  bool OpenPrinter(const std::string&, TPrinterHandle&) override { return false; }
-  bool GetPrinter(TPrinterHandle, TPrinterInfo2&) override { return false; }
-  uint32_t StartDocPrinter(TPrinterHandle, const TDocInfo1&) override { return 0; }
-  bool WritePrinter(TPrinterHandle, const void*, uint32_t, uint32_t&) override { return false; }
-  bool EndDocPrinter(TPrinterHandle) override { return false; }
-  bool AbortPrinter(TPrinterHandle) override { return false; }
-  bool ClosePrinter(TPrinterHandle) override { return false; }
-};
 
 TPrinter* gPrinter = nullptr;
 TSpooler* gSpooler = nullptr;
@@ -57,7 +46,7 @@ TSpooler& Spooler() {
   if (!gSpooler) {
     CheckNotFinalized("Spooler");
     RegisterOnce();
-    gSpooler = new TNoSpooler;
+    gSpooler = new TCupsSpooler;
   }
   return *gSpooler;
 }

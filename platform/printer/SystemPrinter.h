@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/printer/Cups.h"
 #include "platform/printer/Printer.h"
 
 // The printer object of this machine: the spooler's destinations followed by the built-in
@@ -38,9 +40,19 @@ class TSystemPrinter : public TPrinter {
 
  private:
   std::string CurrentName();
+  // Paper and resolution of the current printer; nullopt for "Print to PDF" and raw queues.
+  const std::optional<cups::TDeviceData>& DeviceData();
+  // Printable size (1/100 mm), resolution and unprintable edges (1/100 mm) in the current
+  // orientation.
+  struct Measures {
+    int width, height, dpiX, dpiY, left, top;
+  };
+  Measures CurrentMeasures();
 
   std::string chosen_;  // printer chosen by index; empty: the default
   TPrinterOrientation orientation_ = TPrinterOrientation::poPortrait;
   int copies_ = 1;
   std::string title_;
+  std::string deviceDataFor_;  // the printer whose data deviceData_ holds
+  std::optional<cups::TDeviceData> deviceData_;
 };

@@ -1,0 +1,92 @@
+#include "platform/printer/Cups.h"
+
+#include <sys/socket.h>
+
+#include "platform/printer/CupsConnection.h"
+
+namespace cups {
+
+namespace {
+
+int GiveUp(http_t*, void*) {
+  return 0;
+}
+
+}  // namespace
+
+http_t* Connect() {
+  int cancel = 0;
+  http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                              kTimeoutSeconds * 1000, &cancel);
+  if (http) httpSetTimeout(http, kTimeoutSeconds, GiveUp, nullptr);
+  return http;
+}
+
+TDest::~TDest() {
+  if (info) cupsFreeDestInfo(info);
+  if (dest) cupsFreeDests(1, dest);
+  if (http) httpClose(http);
+}
+
+bool TDest::Open(const char* name) {
+  http = Connect();
+  if (!http) return false;
+  dest = cupsGetNamedDest(http, name, nullptr);
+  return dest != nullptr;
+}
+
+bool TDest::FetchInfo() {
+  if (!info) info = cupsCopyDestInfo(http, dest);
+  return info != nullptr;
+}
+
+std::vector<std::string> DestinationNames() {
+  std::vector<std::string> names;
+  http_t* http = Connect();
+  if (!http) return names;
+  cups_dest_t* dests = nullptr;
+  const int count = cupsGetDests2(http, &dests);
+  for (int i = 0; i < count; ++i)
+    if (!dests[i].instance) names.emplace_back(dests[i].name);
+  cupsFreeDests(count, dests);
+  httpClose(http);
+  return names;
+}
+
+std::string DefaultDestination() {
+  std::string name;
+  http_t* http = Connect();
+  if (!http) return name;
+  cups_dest_t* dests = nullptr;
+  const int count = cupsGetDests2(http, &dests);
+  for (int i = 0; i < count; ++i)
+    if (dests[i].is_default) name = dests[i].name;
+  cupsFreeDests(count, dests);
+  httpClose(http);
+  return name;
+}
+
+std::optional<TDeviceData> DeviceData(const std::string& destination) {
+  TDest d;
+  if (!d.Open(destination.c_str()) || !d.FetchInfo()) return std::nullopt;
+  cups_size_t size{};
+  if (!cupsGetDestMediaDefault(d.http, d.dest, d.info, 0, &size) || size.width <= 0 ||
+      size.length <= 0)
+    return std::nullopt;
+  TDeviceData data;
+  data.media = {size.media, size.width, size.length, size.left, size.right, size.top, size.bottom};
+  data.dpiX = data.dpiY = 300;  // what a driver that names no resolution prints at
+  if (ipp_attribute_t* resolution =
+          cupsFindDestDefault(d.http, d.dest, d.info, "printer-resolution")) {
+    int yres = 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    const int xres = ippGetResolution(resolution, 0, &yres, &units);
+    if (xres > 0 && yres > 0) {
+      data.dpiX = units == IPP_RES_PER_CM ? xres * 254 / 100 : xres;
+      data.dpiY = units == IPP_RES_PER_CM ? yres * 254 / 100 : yres;
+    }
+  }
+  return data;
+}
+
+}  // namespace cups
