@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "platform/printer/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "print/QorPrint.h"
 
 namespace {

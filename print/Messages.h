@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/printer/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "print/QorPrint.h"
 #include "texts/QorConst.h"
 

@@ -2,7 +2,7 @@
 // layout as plain text in a file): every byte the two modes produce.
 #include <algorithm>
 
-#include "platform/printer/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "platform/printer/Printer.h"
 #include "print/Int32.h"
 #include "print/Messages.h"

@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "e2e/CupsServer.h"
-#include "platform/printer/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "platform/printer/CupsSpooler.h"
 #include "platform/printer/SystemPrinter.h"
 #include "print/QorPrint.h"

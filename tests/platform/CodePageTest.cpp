@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/printer/CodePage.h"
+#include "platform/system/CodePage.h"
 
 TEST(CodePage, PairFollowsTheLocale) {
   struct Case {
@@ -46,5 +46,24 @@ TEST(CodePage, ConversionsUseTheSystemPair) {
 
   SetSystemCodePages({1251, 866});
   EXPECT_EQ(AnsiFromUnicode(QString::fromUtf8("\u0439")), "\xe9");
+  SetSystemCodePages(previous);
+}
+
+TEST(CodePage, Utf8AndAnsiByteStrings) {
+  const TCodePages previous = SetSystemCodePages({1252, 850});
+  struct Case {
+    std::string utf8, ansi;
+  } cases[] = {{"plain", "plain"},
+               {"Ren\xc3\xa9", "Ren\xe9"},
+               {"\xe2\x82\xac 5", "\x80 5"},
+               {"\xc4\x80", "A"},  // not in 1252: its plain form
+               {"\xe4\xb8\x80", "?"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(AnsiFromUtf8(c.utf8), c.ansi) << c.utf8;
+    if (c.ansi != "A" && c.ansi != "?") {
+      EXPECT_EQ(Utf8FromAnsi(c.ansi), c.utf8) << c.utf8;
+    }
+  }
+  EXPECT_EQ(AnsiFromUtf8("a\xff" "b\xc3"), "a?b?");  // malformed UTF-8
   SetSystemCodePages(previous);
 }

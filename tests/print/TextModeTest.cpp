@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/printer/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "print/EngineProbe.h"
 #include "support/PrinterDouble.h"
 #include "support/SpoolerDouble.h"

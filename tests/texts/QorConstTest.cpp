@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
-#include "platform/printer/CodePage.h"
+#include "platform/system/CodePage.h"
 #include "print/QorPrint.h"
 #include "support/TempDir.h"
 #include "texts/QorConst.h"

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The ANSI and OEM code pages of the user's locale, paired the way desktop systems pair them
 // (1252/850 for Western European languages, 1252/437 for English, 1251/866 for Cyrillic, ...).
@@ -25,6 +26,10 @@ TCodePages SetSystemCodePages(TCodePages pages);
 // ANSI page lacks becomes its plain form (the letter without its accent), or "?" without one.
 std::string AnsiFromUnicode(const QString& text);
 QString UnicodeFromAnsi(const std::string& text);
+// The same between ANSI and UTF-8 byte strings, without going through QString; plain ASCII is
+// copied as it is. Bytes that are not valid UTF-8 become "?".
+std::string AnsiFromUtf8(std::string_view text);
+std::string Utf8FromAnsi(std::string_view text);
 
 // ANSI to OEM, byte for byte through a table built once per pair. Bytes below 80 hex stay as
 // they are; a character that the OEM page lacks becomes its plain form, or "?".

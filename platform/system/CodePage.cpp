@@ -1,4 +1,4 @@
-#include "platform/printer/CodePage.h"
+#include "platform/system/CodePage.h"
 
 #include <iconv.h>
 
@@ -137,6 +137,69 @@ QString UnicodeFromAnsi(const std::string& text) {
   ucs.reserve(text.size());
   for (unsigned char b : text) ucs += decoded[b] ? *decoded[b] : U'?';
   return QString::fromUcs4(ucs.data(), static_cast<qsizetype>(ucs.size()));
+}
+
+namespace {
+
+bool IsAscii(std::string_view text) {
+  for (unsigned char c : text)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+// The next character of UTF-8 text at i, advancing i; U+FFFD for a malformed sequence.
+char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
+  const unsigned char lead = static_cast<unsigned char>(text[i++]);
+  if (lead < 0x80) return lead;
+  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+  if (extra < 0 || lead > 0xF4) return 0xFFFD;
+  char32_t ch = lead & (0x3F >> extra);
+  for (; extra > 0; --extra) {
+    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0xFFFD;
+    ch = ch << 6 | (static_cast<unsigned char>(text[i++]) & 0x3F);
+  }
+  return ch;
+}
+
+void EncodeUtf8(char32_t ch, std::string& out) {
+  if (ch < 0x80) {
+    out += static_cast<char>(ch);
+  } else if (ch < 0x800) {
+    out += static_cast<char>(0xC0 | ch >> 6);
+    out += static_cast<char>(0x80 | (ch & 0x3F));
+  } else if (ch < 0x10000) {
+    out += static_cast<char>(0xE0 | ch >> 12);
+    out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (ch & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | ch >> 18);
+    out += static_cast<char>(0x80 | (ch >> 12 & 0x3F));
+    out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (ch & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::string AnsiFromUtf8(std::string_view text) {
+  if (IsAscii(text)) return std::string(text);
+  const Encoder& encoder = EncoderOf(SystemCodePages().Ansi);
+  std::string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t ch = DecodeUtf8(text, i);
+    result += ch == 0xFFFD ? '?' : static_cast<char>(EncodeChar(encoder, ch));
+  }
+  return result;
+}
+
+std::string Utf8FromAnsi(std::string_view text) {
+  if (IsAscii(text)) return std::string(text);
+  const ByteTable& decoded = DecodedPage(SystemCodePages().Ansi);
+  std::string result;
+  result.reserve(text.size() * 2);
+  for (unsigned char b : text) EncodeUtf8(decoded[b] ? *decoded[b] : U'?', result);
+  return result;
 }
 
 const uint8_t* AnsiToOemTable(TCodePages pages) {
