@@ -2,8 +2,8 @@
 // layout as plain text in a file): every byte the two modes produce.
 #include <algorithm>
 
-#include "platform/system/CodePage.h"
 #include "platform/printer/Printer.h"
+#include "platform/system/CodePage.h"
 #include "print/Int32.h"
 #include "print/Messages.h"
 #include "print/QorPrint.h"

@@ -4,9 +4,9 @@
 #include <chrono>
 
 #include "e2e/CupsServer.h"
-#include "platform/system/CodePage.h"
 #include "platform/printer/CupsSpooler.h"
 #include "platform/printer/SystemPrinter.h"
+#include "platform/system/CodePage.h"
 #include "print/QorPrint.h"
 #include "support/PrinterDouble.h"
 #include "support/TempDir.h"

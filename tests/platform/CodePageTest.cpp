@@ -64,6 +64,8 @@ TEST(CodePage, Utf8AndAnsiByteStrings) {
       EXPECT_EQ(Utf8FromAnsi(c.ansi), c.utf8) << c.utf8;
     }
   }
-  EXPECT_EQ(AnsiFromUtf8("a\xff" "b\xc3"), "a?b?");  // malformed UTF-8
+  EXPECT_EQ(AnsiFromUtf8("a\xff"
+                         "b\xc3"),
+            "a?b?");  // malformed UTF-8
   SetSystemCodePages(previous);
 }
