@@ -107,12 +107,13 @@ void TDataSet::DetachField(TField* field) {
 }
 
 TField* TDataSet::Fields(int index) const {
-  return index >= 0 && index < FieldCount() ? fields_[static_cast<std::size_t>(index)] : nullptr;
+  return index >= 0 && index < FieldCount() ? FieldList()[static_cast<std::size_t>(index)]
+                                            : nullptr;
 }
 
 TField* TDataSet::FindField(const std::string& name) const {
   const QString wanted = QString::fromStdString(name);
-  for (TField* field : fields_.empty() ? persistent_ : fields_)
+  for (TField* field : FieldList())
     if (wanted.compare(QString::fromStdString(field->FieldName), Qt::CaseInsensitive) == 0)
       return field;
   return nullptr;

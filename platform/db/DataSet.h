@@ -65,7 +65,8 @@ class TDataSet : public TComponent {
   void EnableControls();
   bool ControlsDisabled() const { return disableCount_ > 0; }
 
-  int FieldCount() const { return static_cast<int>(fields_.size()); }
+  // The fields of the open dataset; of a closed one, its persistent fields (or none).
+  int FieldCount() const { return static_cast<int>(FieldList().size()); }
   TField* Fields(int index) const;
   TField* FindField(const std::string& name) const;  // letters compared without case
   TField* FieldByName(const std::string& name) const;
@@ -121,6 +122,7 @@ class TDataSet : public TComponent {
   virtual void CursorRefresh() {}
 
   void CountRowRead() { ++rowsRead_; }
+  const std::vector<TField*>& FieldList() const { return Active() ? fields_ : persistent_; }
   // "Name: " for messages about this dataset, empty when it has no name.
   std::string Prefix() const;
 

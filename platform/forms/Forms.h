@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+#include <cstdint>
+
+#include "platform/forms/Component.h"
+#include "platform/forms/NotifyEvent.h"
+
+enum class TPosition { poDesigned, poScreenCenter };
+
+// A form: a top-level window that owns its components (controls and non-visual components alike)
+// in creation order.
+class TForm : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+
+ public:
+  explicit TForm(QWidget* parent = nullptr);
+  ~TForm() override;
+
+  int32_t Tag() const { return tag_; }
+  void SetTag(int32_t tag) { tag_ = tag; }
+  TPosition Position = TPosition::poDesigned;
+
+  int ComponentCount() const { return components_.Count(); }
+  QObject* Components(int index) const { return components_.At(index); }
+  Q_INVOKABLE void InsertComponent(QObject* component) { components_.Add(component); }
+  Q_INVOKABLE void RemoveComponent(QObject* component) { components_.Remove(component); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  int32_t tag_ = 0;
+  bool shownOnce_ = false;
+  TComponentList components_;
+};
+
+// A data module: a non-visual container of components. OnDestroy is raised, with the module as
+// sender, when it is destroyed, before its components go.
+class TDataModule : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+
+ public:
+  explicit TDataModule(QObject* owner = nullptr);
+  ~TDataModule() override;
+
+  int32_t Tag() const { return tag_; }
+  void SetTag(int32_t tag) { tag_ = tag; }
+  TNotifyEvent OnDestroy;
+
+  int ComponentCount() const { return components_.Count(); }
+  QObject* Components(int index) const { return components_.At(index); }
+  Q_INVOKABLE void InsertComponent(QObject* component) { components_.Add(component); }
+  Q_INVOKABLE void RemoveComponent(QObject* component) { components_.Remove(component); }
+
+ private:
+  int32_t tag_ = 0;
+  TComponentList components_;
+};
