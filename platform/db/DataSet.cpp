@@ -293,6 +293,33 @@ void TDataSet::Resync(TResyncMode mode) {
   Notify(Change::Data);
 }
 
+int64_t TDataSet::RecordCount() {
+  return Active() ? CursorRecordCount() : 0;
+}
+
+int64_t TDataSet::RecNo() {
+  if (!Active() || !hasRecord_) return -1;
+  if (state_ == TDataSetState::dsInsert) return savedHasRecord_ ? CursorIndex() : 0;
+  return CursorIndex();
+}
+
+void TDataSet::ReadRecords(int64_t first, int64_t count, std::vector<TRecord>& records) {
+  records.clear();
+  if (Active() && count > 0 && first >= 0) CursorReadRange(first, count, records);
+}
+
+void TDataSet::SetRecNo(int64_t index) {
+  CheckBrowseMode();
+  DoBeforeScroll();
+  if (CursorGotoIndex(index, scratch_)) {
+    record_.swap(scratch_);
+    hasRecord_ = true;
+    bof_ = eof_ = false;
+  }
+  Notify(Change::Scroll);
+  DoAfterScroll();
+}
+
 TBookmark TDataSet::GetBookmark() {
   if (!Active() || !hasRecord_) return nullptr;
   return new TBookmarkData{CursorPosition(), record_};

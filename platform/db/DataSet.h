@@ -90,6 +90,15 @@ class TDataSet : public TComponent {
   virtual TValue Lookup(const std::string& keyField, const TValue& key,
                         const std::string& resultField);
 
+  // Position by record number, for the grid: the number of records, the number (from 0) of the
+  // current one (-1 when there is none), records read without moving the cursor, and a move to
+  // a record by its number.
+  int64_t RecordCount();
+  int64_t RecNo();
+  void ReadRecords(int64_t first, int64_t count, std::vector<TRecord>& records);
+  void SetRecNo(int64_t index);
+  virtual bool CanModify() const { return false; }
+
   // Records the engine has read from its storage since the dataset was made.
   uint64_t RowsRead() const { return rowsRead_; }
 
@@ -114,7 +123,10 @@ class TDataSet : public TComponent {
   virtual bool CursorCurrent(TRecord& record) = 0;  // false when the record there is gone
   virtual int64_t CursorPosition() const = 0;
   virtual void CursorSeek(const TBookmarkData& bookmark) = 0;
-  virtual bool CanModify() const { return false; }
+  virtual int64_t CursorRecordCount() = 0;
+  virtual int64_t CursorIndex() = 0;  // of the record at the cursor
+  virtual void CursorReadRange(int64_t first, int64_t count, std::vector<TRecord>& records) = 0;
+  virtual bool CursorGotoIndex(int64_t index, TRecord& record) = 0;
   // Writes the record; the cursor then stands on it.
   virtual void CursorPost(TRecord& record, bool inserting);
   // Deletes the record at the cursor and reads the one now there (next, else previous).

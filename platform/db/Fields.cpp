@@ -54,17 +54,9 @@ bool TField::IsNull() const {
   return std::holds_alternative<std::monostate>(Value());
 }
 
-std::string TField::AsString() const {
-  if (FieldKind == TFieldKind::fkLookup) {
-    if (!dataSet_ || !LookupDataSet || !LookupDataSet->Active()) return {};
-    TField* key = dataSet_->FindField(KeyFields);
-    if (!key) return {};
-    const TValue result = LookupDataSet->Lookup(LookupKeyFields, key->Value(), LookupResultField);
-    if (const auto* text = std::get_if<std::string>(&result)) return *text;
-    if (const auto* number = std::get_if<int64_t>(&result)) return std::to_string(*number);
-    return {};
-  }
-  const TValue& value = Value();
+namespace {
+
+std::string ValueText(const TValue& value) {
   if (const auto* text = std::get_if<std::string>(&value)) return *text;
   if (const auto* number = std::get_if<int64_t>(&value)) {
     char buffer[24];
@@ -72,6 +64,27 @@ std::string TField::AsString() const {
     return std::string(buffer, end);
   }
   return {};
+}
+
+}  // namespace
+
+std::string TField::AsString() const {
+  if (FieldKind == TFieldKind::fkLookup)
+    return dataSet_ ? DisplayTextOf(dataSet_->ActiveRecord()) : "";
+  return ValueText(Value());
+}
+
+std::string TField::DisplayTextOf(const TRecord& record) const {
+  if (FieldKind == TFieldKind::fkLookup) {
+    if (!dataSet_ || !LookupDataSet || !LookupDataSet->Active()) return {};
+    TField* key = dataSet_->FindField(KeyFields);
+    if (!key || key->Index() < 0 || static_cast<std::size_t>(key->Index()) >= record.size())
+      return {};
+    return ValueText(
+        LookupDataSet->Lookup(LookupKeyFields, record[key->Index()], LookupResultField));
+  }
+  if (index_ < 0 || static_cast<std::size_t>(index_) >= record.size()) return {};
+  return ValueText(record[index_]);
 }
 
 int64_t TField::AsInteger() const {

@@ -49,8 +49,10 @@ class TField : public TComponent {
   void SetAsString(const std::string& value);
   void SetAsInteger(int64_t value);
   void Clear();
-  // The text the grid shows for the field.
+  // The text the grid shows for the field: of the current record, or of any record of the
+  // dataset (for a grid showing many).
   std::string DisplayText() const;
+  std::string DisplayTextOf(const TRecord& record) const;
 
  private:
   const TValue& Value() const;

@@ -137,3 +137,8 @@ TValue TQuery::Lookup(const std::string& keyField, const TValue& key,
     if (row[keyColumn->Index()] == key) return row[resultColumn->Index()];
   return {};
 }
+
+void TQuery::CursorReadRange(int64_t first, int64_t count, std::vector<TRecord>& records) {
+  const int64_t end = std::min<int64_t>(first + count, static_cast<int64_t>(rows_.size()));
+  for (int64_t i = first; i < end; ++i) records.push_back(rows_[static_cast<std::size_t>(i)]);
+}

@@ -35,6 +35,10 @@ class TQuery : public TDBDataSet {
   bool CursorCurrent(TRecord& record) override;
   int64_t CursorPosition() const override { return index_; }
   void CursorSeek(const TBookmarkData& bookmark) override;
+  int64_t CursorRecordCount() override { return static_cast<int64_t>(rows_.size()); }
+  int64_t CursorIndex() override { return index_; }
+  void CursorReadRange(int64_t first, int64_t count, std::vector<TRecord>& records) override;
+  bool CursorGotoIndex(int64_t index, TRecord& record) override { return At(index, record); }
 
  private:
   bool At(int64_t index, TRecord& record);

@@ -132,14 +132,32 @@ void TSession::CloseUnusedDatabase(TDatabase& database) {
                    databases_.end());
 }
 
+namespace {
+
+void RegisterSessionFinalizer() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  AddFinalizer(TFinalizationStage::Platform, [] {
+    delete gSession;
+    gSession = nullptr;
+  });
+}
+
+}  // namespace
+
 TSession& Session() {
   if (!gSession) {
     CheckNotFinalized("Session");
+    RegisterSessionFinalizer();
     gSession = new TSession;
-    AddFinalizer(TFinalizationStage::Platform, [] {
-      delete gSession;
-      gSession = nullptr;
-    });
   }
   return *gSession;
+}
+
+std::unique_ptr<TSession> SetSession(std::unique_ptr<TSession> session) {
+  RegisterSessionFinalizer();
+  std::unique_ptr<TSession> previous(gSession);
+  gSession = session.release();
+  return previous;
 }

@@ -44,15 +44,15 @@ class TDatabase {
 class TSession {
  public:
   TSession();
-  ~TSession();
+  virtual ~TSession();
 
   TConfigMode ConfigMode = cmAll;
 
   // Is there an alias of that name (letters compared without case) in the scopes of ConfigMode?
   bool IsAlias(const std::string& name);
   // Adds an alias in the scopes of ConfigMode (persistent additions are kept for this run only).
-  void AddStandardAlias(const std::string& name, const std::string& path,
-                        const std::string& defaultDriver);
+  virtual void AddStandardAlias(const std::string& name, const std::string& path,
+                                const std::string& defaultDriver);
   std::optional<TAlias> FindAlias(const std::string& name);
 
   int DatabaseCount() const { return static_cast<int>(databases_.size()); }
@@ -77,3 +77,5 @@ class TSession {
 
 // The default session, made on first use.
 TSession& Session();
+// Installs another default session (a test's, say); answers the previous one.
+std::unique_ptr<TSession> SetSession(std::unique_ptr<TSession> session);

@@ -17,6 +17,26 @@ void TTable::CreateTable(const std::vector<TFieldDef>& fields) {
   sqlitedb::CreateTableFile(sqlitedb::TableFilePath(folder, TableName), fields);
 }
 
+namespace {
+
+void Execute(sqlite3* db, const char* sql, const std::string& table) {
+  if (!db) throw EDatabaseError("Table " + table + " is not open");
+  if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+    sqlitedb::Fail(db, std::string(sql) + " on table " + table);
+}
+
+}  // namespace
+
+void TTable::StartTransaction() {
+  Execute(db_, "BEGIN IMMEDIATE", TableName);
+}
+void TTable::Commit() {
+  Execute(db_, "COMMIT", TableName);
+}
+void TTable::Rollback() {
+  Execute(db_, "ROLLBACK", TableName);
+}
+
 std::vector<TFieldDef> TTable::OpenCursor() {
   const std::string folder = AttachDatabase();
   const std::string path = sqlitedb::TableFilePath(folder, TableName);
@@ -43,6 +63,10 @@ std::vector<TFieldDef> TTable::OpenCursor() {
     insert_ = {db_, "INSERT INTO " + sqlitedb::Quote(table_) + " (" + list.substr(2) +
                         ") VALUES (" + places + ")"};
     delete_ = {db_, "DELETE FROM " + sqlitedb::Quote(table_) + " WHERE rowid = ?1"};
+    count_ = {db_, "SELECT count(*) FROM " + sqlitedb::Quote(table_)};
+    index_ = {db_, "SELECT count(*) FROM " + sqlitedb::Quote(table_) + " WHERE rowid < ?1"};
+    range_ = {db_, select + " ORDER BY rowid LIMIT ?1 OFFSET ?2"};
+    atIndex_ = {db_, select + " ORDER BY rowid LIMIT 1 OFFSET ?1"};
   } catch (...) {
     CloseCursor();
     throw;
@@ -60,6 +84,10 @@ void TTable::CloseCursor() {
   update_ = {};
   insert_ = {};
   delete_ = {};
+  count_ = {};
+  index_ = {};
+  range_ = {};
+  atIndex_ = {};
   if (db_) sqlite3_close(db_);
   db_ = nullptr;
   batch_.clear();
@@ -184,4 +212,45 @@ TValue TTable::Lookup(const std::string& keyField, const TValue& key,
   sqlitedb::ReadRow(find.get(), 0, found);
   CountRowRead();
   return found.empty() ? TValue{} : found[0];
+}
+
+namespace {
+
+int64_t Count(sqlite3* db, sqlite3_stmt* stmt, const std::string& table) {
+  const int rc = sqlite3_step(stmt);
+  const int64_t count = rc == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
+  sqlite3_reset(stmt);
+  if (rc != SQLITE_ROW) sqlitedb::Fail(db, "Cannot read table " + table);
+  return count;
+}
+
+}  // namespace
+
+int64_t TTable::CursorRecordCount() {
+  return Count(db_, count_.get(), TableName);
+}
+
+int64_t TTable::CursorIndex() {
+  sqlite3_bind_int64(index_.get(), 1, rowid_);
+  return Count(db_, index_.get(), TableName);
+}
+
+void TTable::CursorReadRange(int64_t first, int64_t count, std::vector<TRecord>& records) {
+  sqlite3_stmt* stmt = range_.get();
+  sqlite3_bind_int64(stmt, 1, count);
+  sqlite3_bind_int64(stmt, 2, first);
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    records.emplace_back();
+    sqlitedb::ReadRow(stmt, 1, records.back());
+    CountRowRead();
+  }
+  sqlite3_reset(stmt);
+  if (rc != SQLITE_DONE) sqlitedb::Fail(db_, "Cannot read table " + TableName);
+}
+
+bool TTable::CursorGotoIndex(int64_t index, TRecord& record) {
+  sqlite3_bind_int64(atIndex_.get(), 1, index);
+  DropBatch();
+  return ReadOne(atIndex_.get(), record);
 }

@@ -27,6 +27,11 @@ class TTable : public TDBDataSet {
   // Creates the (new) table file of TableName in the database's folder.
   void CreateTable(const std::vector<TFieldDef>& fields);
 
+  // Many posts as one transaction (a bulk load, say): durable at Commit, gone at Rollback.
+  void StartTransaction();
+  void Commit();
+  void Rollback();
+
   TValue Lookup(const std::string& keyField, const TValue& key,
                 const std::string& resultField) override;
 
@@ -44,6 +49,10 @@ class TTable : public TDBDataSet {
   void CursorPost(TRecord& record, bool inserting) override;
   bool CursorDelete(TRecord& now) override;
   void CursorRefresh() override { DropBatch(); }
+  int64_t CursorRecordCount() override;
+  int64_t CursorIndex() override;
+  void CursorReadRange(int64_t first, int64_t count, std::vector<TRecord>& records) override;
+  bool CursorGotoIndex(int64_t index, TRecord& record) override;
 
  private:
   static constexpr std::size_t kBatch = 256;
@@ -61,6 +70,7 @@ class TTable : public TDBDataSet {
   std::string table_;
   std::vector<TFieldDef> columns_;
   sqlitedb::TStatement forward_, backward_, last_, current_, update_, insert_, delete_;
+  sqlitedb::TStatement count_, index_, range_, atIndex_;
   int64_t rowid_ = 0;  // the cursor: the row id it stands on (the row may be gone)
   std::vector<std::pair<int64_t, TRecord>> batch_;  // rows following the one before batchNext_
   std::size_t batchNext_ = 0;

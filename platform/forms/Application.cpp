@@ -1,6 +1,7 @@
 #include "platform/forms/Application.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QMessageBox>
 #include <QTimer>
 #include <algorithm>
@@ -171,7 +172,11 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event) {
 
 // The Qt application object.
 
-TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The forms name the desktop fonts they were designed with; these are their closest metric
+  // twins on this system.
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
 
 bool TQtApplication::notify(QObject* receiver, QEvent* event) {
   try {

@@ -30,6 +30,9 @@ class TForm : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Frees the owned components now: a form class whose components refer to its own members
+  // calls this in its destructor.
+  void FreeOwnedComponents() { components_.FreeAll(); }
 
  private:
   int32_t tag_ = 0;

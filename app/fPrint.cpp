@@ -1,0 +1,185 @@
+#include "app/fPrint.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/ui_fPrint.h"
+#include "platform/shell/Shell.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+// The window's font: 8 points at 96 pixels per inch.
+QFont WindowFont(int pixels = 11, bool bold = false) {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+// Labels size themselves to their text, as the form's labels were designed to: one whose text
+// needs more room than its place grows, to the left when it is right-aligned.
+void FitToText(QLabel* label) {
+  const int needed = label->sizeHint().width();
+  if (needed <= label->width()) return;
+  QRect place = label->geometry();
+  if (label->alignment() & Qt::AlignRight)
+    place.setLeft(place.right() - needed + 1);
+  else
+    place.setWidth(needed);
+  label->setGeometry(place);
+}
+
+void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+// A line across the bottom of its area, lowered, like a bevel's bottom edge.
+class BottomLine : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    auto* frame = static_cast<QWidget*>(watched);
+    QPainter painter(frame);
+    const int y = frame->height() - 2;
+    painter.setPen(frame->palette().color(QPalette::Mid));
+    painter.drawLine(0, y, frame->width() - 1, y);
+    painter.setPen(frame->palette().color(QPalette::Light));
+    painter.drawLine(0, y + 1, frame->width() - 1, y + 1);
+    return true;
+  }
+};
+
+template <class F>
+F* Field(TForm1* form, TTable* table, const char* name, const char* fieldName) {
+  auto* field = new F(form);
+  field->setObjectName(name);
+  field->FieldName = fieldName;
+  field->SetDataSet(table);
+  return field;
+}
+
+}  // namespace
+
+static void InitResources() {
+  Q_INIT_RESOURCE(fPrint);
+}
+
+TForm1::TForm1(QWidget* parent) : TForm(parent), ui_(new Ui::TForm1) {
+  InitResources();  // the logo lives in this library's resources
+  setObjectName("Form1");
+  ui_->setupUi(this);
+  setFont(WindowFont());
+  Position = TPosition::poScreenCenter;
+  const QColor navy(0, 0, 128);
+
+  // The components in their declared order: the controls of the form description, the table,
+  // its fields and the data source made here.
+  Panel1 = ui_->Panel1;
+  InsertComponent(Panel1);
+  for (QLabel* label : {ui_->Label8, ui_->Label1, ui_->LabelMail, ui_->Label5, ui_->LabelHomePage,
+                        ui_->Label7, ui_->Label6})
+    InsertComponent(label);
+  Label8 = ui_->Label8;
+  Label1 = ui_->Label1;
+  LabelMail = ui_->LabelMail;
+  Label5 = ui_->Label5;
+  LabelHomePage = ui_->LabelHomePage;
+  Label7 = ui_->Label7;
+  Label6 = ui_->Label6;
+  Bevel1 = ui_->Bevel1;
+  InsertComponent(Bevel1);
+  Label2 = ui_->Label2;
+  InsertComponent(Label2);
+  Label3 = ui_->Label3;
+  InsertComponent(Label3);
+  Table1 = new TTable(this);
+  Table1->setObjectName("Table1");
+  Table1->DatabaseName = "QorExample";
+  Table1->TableName = "People.DB";
+  Table1->SetTag(99);
+  Table1Id = Field<TIntegerField>(this, Table1, "Table1Id", "Id");
+  Table1Name = Field<TStringField>(this, Table1, "Table1Name", "Name");
+  Table1Name->Size = Table1Name->DisplayWidth = 40;
+  DataSource = new TDataSource(this);
+  DataSource->setObjectName("DataSource");
+  DataSource->SetDataSet(Table1);
+  DBGrid1 = ui_->DBGrid1;
+  InsertComponent(DBGrid1);
+  DBNavigator1 = ui_->DBNavigator1;
+  InsertComponent(DBNavigator1);
+  Image1 = ui_->Image1;
+  InsertComponent(Image1);
+  Table1Pasport = Field<TStringField>(this, Table1, "Table1Pasport", "Pasport");
+  Table1Pasport->Size = Table1Pasport->DisplayWidth = 40;
+  Table1Prof = Field<TSmallintField>(this, Table1, "Table1Prof", "Prof");
+  Table1Continent = Field<TSmallintField>(this, Table1, "Table1Continent", "Continent");
+  Table1Country = Field<TSmallintField>(this, Table1, "Table1Country", "Country");
+  Button1 = ui_->Button1;
+  InsertComponent(Button1);
+
+  // The about panel.
+  Colour(Panel1, QPalette::Window, Qt::white);
+  Label3->setFont(WindowFont(13, true));
+  Colour(Label3, QPalette::WindowText, navy);
+  Colour(Label8, QPalette::WindowText, palette().color(QPalette::Inactive, QPalette::Highlight));
+  Bevel1->installEventFilter(new BottomLine(Bevel1));
+  for (QLabel* link : {LabelMail, LabelHomePage}) {
+    QFont font = WindowFont();
+    font.setUnderline(true);
+    link->setFont(font);
+    Colour(link, QPalette::WindowText, Qt::blue);
+    link->setCursor(Qt::PointingHandCursor);
+    link->installEventFilter(this);
+  }
+  Label7->setFont(WindowFont(13, true));
+  Label6->setFont(WindowFont(11, true));
+  Colour(Label7, QPalette::WindowText, navy);
+  Colour(Label6, QPalette::WindowText, navy);
+
+  for (QLabel* label : {Label8, Label1, LabelMail, Label5, LabelHomePage, Label7, Label6})
+    FitToText(label);
+
+  // The data.
+  Button1->setFont(WindowFont(13));
+  DBNavigator1->SetDataSource(DataSource);
+  DBGrid1->SetTitleFont(WindowFont());
+  DBGrid1->setTabKeyNavigation(false);  // Tab leaves the grid for the next control
+  DBGrid1->SetDataSource(DataSource);
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+}
+
+TForm1::~TForm1() {
+  FreeOwnedComponents();
+  delete ui_;
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  TForm::resizeEvent(event);
+  Panel1->resize(width(), Panel1->height());  // aligned to the top: spans the client width
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == LabelMail) LabelMailClick(LabelMail);
+    if (watched == LabelHomePage) LabelHomePageClick(LabelHomePage);
+  }
+  return TForm::eventFilter(watched, event);
+}
+
+void TForm1::LabelMailClick(QObject*) {
+  OpenAddress("mailto:" + LabelMail->text());
+}
+
+void TForm1::LabelHomePageClick(QObject*) {
+  OpenAddress(LabelHomePage->text());
+}
+
+void TForm1::Button1Click(QObject*) {
+  // The grid report comes with the print setup dialog.
+}
