@@ -9,6 +9,11 @@
 
 enum class TPosition { poDesigned, poScreenCenter };
 
+// How a modal form was closed.
+enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
+
+class QEventLoop;
+
 // A form: a top-level window that owns its components (controls and non-visual components alike)
 // in creation order.
 class TForm : public QWidget {
@@ -28,7 +33,18 @@ class TForm : public QWidget {
   Q_INVOKABLE void InsertComponent(QObject* component) { components_.Add(component); }
   Q_INVOKABLE void RemoveComponent(QObject* component) { components_.Remove(component); }
 
+  // Shows the form modally until ModalResult is set (a button, Esc, the close box) and answers
+  // it; the form is hidden again.
+  int ShowModal();
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result);
+
  protected:
+  // Raised when the form becomes the active window.
+  virtual void FormActivate() {}
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   // Frees the owned components now: a form class whose components refer to its own members
   // calls this in its destructor.
@@ -37,6 +53,8 @@ class TForm : public QWidget {
  private:
   int32_t tag_ = 0;
   bool shownOnce_ = false;
+  int modalResult_ = mrNone;
+  QEventLoop* modalLoop_ = nullptr;
   TComponentList components_;
 };
 

@@ -89,4 +89,22 @@ std::optional<TDeviceData> DeviceData(const std::string& destination) {
   return data;
 }
 
+std::vector<TMedia> MediaList(const std::string& destination) {
+  std::vector<TMedia> list;
+  TDest d;
+  if (!d.Open(destination.c_str()) || !d.FetchInfo()) return list;
+  const int count = cupsGetDestMediaCount(d.http, d.dest, d.info, 0);
+  for (int i = 0; i < count; ++i) {
+    cups_size_t size{};
+    if (!cupsGetDestMediaByIndex(d.http, d.dest, d.info, i, 0, &size)) continue;
+    // The paper's usual name ("A4", "Letter") where it has one, else the server's wording.
+    const pwg_media_t* pwg = pwgMediaForPWG(size.media);
+    const char* name =
+        pwg && pwg->ppd ? pwg->ppd : cupsLocalizeDestMedia(d.http, d.dest, d.info, 0, &size);
+    list.push_back({name ? name : size.media, size.width, size.length, size.left, size.right,
+                    size.top, size.bottom});
+  }
+  return list;
+}
+
 }  // namespace cups

@@ -32,4 +32,8 @@ struct TDeviceData {
 };
 std::optional<TDeviceData> DeviceData(const std::string& destination);
 
+// The papers of a destination with their names as the server presents them; empty for one
+// without paper data (a raw queue) or one that cannot be asked.
+std::vector<TMedia> MediaList(const std::string& destination);
+
 }  // namespace cups
