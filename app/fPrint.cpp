@@ -2,9 +2,14 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <climits>
 
 #include "app/ui_fPrint.h"
+#include "dialogs/DiPrint.h"
+#include "platform/forms/Application.h"
 #include "platform/shell/Shell.h"
+#include "print/QorPrint.h"
 
 TForm1* Form1 = nullptr;
 
@@ -55,11 +60,10 @@ class BottomLine : public QObject {
 };
 
 template <class F>
-F* Field(TForm1* form, TTable* table, const char* name, const char* fieldName) {
+F* Field(TForm1* form, const char* name, const char* fieldName) {
   auto* field = new F(form);
   field->setObjectName(name);
   field->FieldName = fieldName;
-  field->SetDataSet(table);
   return field;
 }
 
@@ -102,8 +106,8 @@ TForm1::TForm1(QWidget* parent) : TForm(parent), ui_(new Ui::TForm1) {
   Table1->DatabaseName = "QorExample";
   Table1->TableName = "People.DB";
   Table1->SetTag(99);
-  Table1Id = Field<TIntegerField>(this, Table1, "Table1Id", "Id");
-  Table1Name = Field<TStringField>(this, Table1, "Table1Name", "Name");
+  Table1Id = Field<TIntegerField>(this, "Table1Id", "Id");
+  Table1Name = Field<TStringField>(this, "Table1Name", "Name");
   Table1Name->Size = Table1Name->DisplayWidth = 40;
   DataSource = new TDataSource(this);
   DataSource->setObjectName("DataSource");
@@ -114,13 +118,17 @@ TForm1::TForm1(QWidget* parent) : TForm(parent), ui_(new Ui::TForm1) {
   InsertComponent(DBNavigator1);
   Image1 = ui_->Image1;
   InsertComponent(Image1);
-  Table1Pasport = Field<TStringField>(this, Table1, "Table1Pasport", "Pasport");
+  Table1Pasport = Field<TStringField>(this, "Table1Pasport", "Pasport");
   Table1Pasport->Size = Table1Pasport->DisplayWidth = 40;
-  Table1Prof = Field<TSmallintField>(this, Table1, "Table1Prof", "Prof");
-  Table1Continent = Field<TSmallintField>(this, Table1, "Table1Continent", "Continent");
-  Table1Country = Field<TSmallintField>(this, Table1, "Table1Country", "Country");
+  Table1Prof = Field<TSmallintField>(this, "Table1Prof", "Prof");
+  Table1Continent = Field<TSmallintField>(this, "Table1Continent", "Continent");
+  Table1Country = Field<TSmallintField>(this, "Table1Country", "Country");
   Button1 = ui_->Button1;
   InsertComponent(Button1);
+  // The table's fields in the table's order, which is not that of the components.
+  for (TField* field : std::initializer_list<TField*>{
+           Table1Id, Table1Name, Table1Prof, Table1Continent, Table1Country, Table1Pasport})
+    field->SetDataSet(Table1);
 
   // The about panel.
   Colour(Panel1, QPalette::Window, Qt::white);
@@ -180,6 +188,117 @@ void TForm1::LabelHomePageClick(QObject*) {
   OpenAddress(LabelHomePage->text());
 }
 
+int ColumnChars(int widthPixels, int unit) {
+  return widthPixels / std::max(1, unit) + 1;
+}
+
+namespace {
+
+int AlignmentOf(TAlignment alignment) {
+  switch (alignment) {
+    case TAlignment::taRightJustify:
+      return taRight;
+    case TAlignment::taCenter:
+      return taCenter;
+    default:
+      return taLeft;
+  }
+}
+
+// A grid column as the report prints it.
+struct TReportColumn {
+  int chars;
+  int alignment;
+  std::string title;
+  TField* field;
+};
+
+// The dataset's position and its controls, given back however the report ends.
+class TSavedPosition {
+ public:
+  explicit TSavedPosition(TDataSet* dataSet) : dataSet_(dataSet) {
+    bookmark_ = dataSet_->GetBookmark();
+    dataSet_->DisableControls();
+  }
+  ~TSavedPosition() {
+    try {
+      if (bookmark_) dataSet_->GotoBookmark(bookmark_);
+    } catch (...) {
+      // The record is gone: the dataset stays where the report left it.
+    }
+    dataSet_->FreeBookmark(bookmark_);
+    dataSet_->EnableControls();
+  }
+  TSavedPosition(const TSavedPosition&) = delete;
+  TSavedPosition& operator=(const TSavedPosition&) = delete;
+
+ private:
+  TDataSet* dataSet_;
+  TBookmark bookmark_ = nullptr;
+};
+
+std::string ReportLine(const std::vector<TReportColumn>& columns, bool header) {
+  std::string line;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    if (i > 0) line += '|';
+    const TReportColumn& c = columns[i];
+    line += header ? FitText(c.title, c.chars, taCenter)
+                   : FitText(c.field ? c.field->DisplayText() : "", c.chars, c.alignment);
+  }
+  return line;
+}
+
+}  // namespace
+
+// The grid report: every record of the grid's dataset as one line, the columns as the grid
+// shows them, under a header and a line of dashes; once per copy in text mode.
 void TForm1::Button1Click(QObject*) {
-  // The grid report comes with the print setup dialog.
+  TDataSet* dataSet = DataSource->DataSet();
+  TQorPrintSet& settings = PrintSet();
+  settings.SetTitleFor("Test", dataSet);
+  if (!DialPrint().Execute(settings)) return;
+
+  const int unit = QFontMetrics(font()).horizontalAdvance('0');
+  const int copies = settings.Mode == 0 ? settings.Copies : 1;
+  std::vector<TReportColumn> columns;
+  for (int i = 0; i < DBGrid1->ColumnCount(); ++i) {
+    const TColumn column = DBGrid1->Columns(i);
+    columns.push_back({ColumnChars(column.Width, unit), AlignmentOf(column.Alignment), column.Title,
+                       column.Field});
+  }
+
+  TSavedPosition saved(dataSet);
+  TQorPrinter& printer = QorPrinter();
+  bool errorShown = false;
+  std::string refused;  // why the first copy that could not start did not
+  for (int copy = 0; copy < copies; ++copy) {
+    dataSet->First();  // an error here is not the report's: it goes on to the error display
+    if (!printer.BeginDoc(&settings)) {
+      if (refused.empty()) refused = printer.LastError();
+      continue;
+    }
+    try {
+      const std::string header = ReportLine(columns, true);
+      printer.Print(header);
+      printer.Print(
+          DashString(static_cast<int16_t>(std::min<std::size_t>(header.size(), INT16_MAX))));
+      while (!dataSet->Eof() && printer.MorePages()) {
+        printer.Print(ReportLine(columns, false));
+        dataSet->Next();
+      }
+      printer.EndDoc();
+    } catch (...) {
+      // A document that EndDoc already closed needs no Abort, and its error is the one to tell.
+      if (printer.Printing()) {
+        try {
+          printer.Abort();
+        } catch (...) {
+        }
+      }
+      ShowMessage("Error");
+      errorShown = true;
+      break;
+    }
+  }
+  if (!errorShown && !refused.empty()) ShowMessage(refused);
 }

@@ -61,3 +61,6 @@ class TForm1 : public TForm {
 };
 
 extern TForm1* Form1;
+
+// Characters of a grid column in the report: its width in pixels by the character unit, plus 1.
+int ColumnChars(int widthPixels, int unit);

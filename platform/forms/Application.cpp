@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/system/CodePage.h"
 #include "platform/system/Finalization.h"
@@ -187,7 +188,19 @@ bool TQtApplication::notify(QObject* receiver, QEvent* event) {
   }
 }
 
+namespace {
+TMessageHandler& MessageHandler() {
+  static TMessageHandler handler;
+  return handler;
+}
+}  // namespace
+
+TMessageHandler SetShowMessageHandler(TMessageHandler handler) {
+  return std::exchange(MessageHandler(), std::move(handler));
+}
+
 void ShowMessage(const std::string& message) {
+  if (MessageHandler()) return MessageHandler()(message);
   QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
                   UnicodeFromAnsi(message), QMessageBox::Ok, QApplication::activeWindow());
   box.exec();

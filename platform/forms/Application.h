@@ -107,3 +107,7 @@ TApplication* ApplicationIfAny();
 
 // A modal message box with the text (ANSI) and one OK button.
 void ShowMessage(const std::string& message);
+// Replaces what ShowMessage does (a test's recorder, say); answers the previous handler, empty
+// for the message box.
+using TMessageHandler = std::function<void(const std::string&)>;
+TMessageHandler SetShowMessageHandler(TMessageHandler handler);

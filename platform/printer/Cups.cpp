@@ -2,7 +2,11 @@
 
 #include <sys/socket.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "platform/printer/CupsConnection.h"
+#include "platform/system/EInOutError.h"
 
 namespace cups {
 
@@ -105,6 +109,43 @@ std::vector<TMedia> MediaList(const std::string& destination) {
                     size.top, size.bottom});
   }
   return list;
+}
+
+void SubmitPdf(const std::string& destination, const std::string& path, const std::string& title,
+               int copies) {
+  auto fail = [&](const std::string& what) {
+    throw EInOutError("Printer \"" + destination + "\": " + what + ": " + cupsLastErrorString());
+  };
+  TDest d;
+  if (!d.Open(destination.c_str()) || !d.FetchInfo()) fail("cannot be reached");
+  cups_option_t* options = nullptr;
+  int count = cupsAddOption("copies", std::to_string(std::max(1, copies)).c_str(), 0, &options);
+  int job = 0;
+  const ipp_status_t created =
+      cupsCreateDestJob(d.http, d.dest, d.info, &job, title.c_str(), count, options);
+  cupsFreeOptions(count, options);
+  if (created != IPP_STATUS_OK || job <= 0) fail("the job was refused");
+  if (cupsStartDestDocument(d.http, d.dest, d.info, job, title.c_str(), CUPS_FORMAT_PDF, 0, nullptr,
+                            1) != HTTP_STATUS_CONTINUE) {
+    cupsCancelDestJob(d.http, d.dest, job);
+    fail("the document was refused");
+  }
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  bool written = file != nullptr;
+  char buffer[65536];
+  while (written) {
+    const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
+    if (n == 0) break;
+    written = cupsWriteRequestData(d.http, buffer, n) == HTTP_STATUS_CONTINUE;
+  }
+  if (file) std::fclose(file);
+  if (cupsFinishDestDocument(d.http, d.dest, d.info) != IPP_STATUS_OK || !written) {
+    if (http_t* other = Connect()) {
+      cupsCancelDestJob(other, d.dest, job);
+      httpClose(other);
+    }
+    fail("the document could not be sent");
+  }
 }
 
 }  // namespace cups

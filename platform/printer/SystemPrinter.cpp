@@ -1,8 +1,14 @@
 #include "platform/printer/SystemPrinter.h"
 
+#include <QDir>
+#include <QFile>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QTemporaryFile>
 #include <cstdint>
 #include <utility>
 
+#include "platform/system/CodePage.h"
 #include "platform/system/EInOutError.h"
 
 namespace {
@@ -123,16 +129,91 @@ int TSystemPrinter::PageHeight() {
   return static_cast<int>(int64_t{m.height} * m.dpiY / 2540);
 }
 
+struct TSystemPrinter::Job {
+  std::string destination;
+  std::string finalPath;  // "Print to PDF": where the finished file goes
+  QTemporaryFile file;
+  std::unique_ptr<QPdfWriter> writer;
+  QPainter painter;
+  int copies = 1;
+  std::string title;
+};
+
 void TSystemPrinter::BeginDoc() {
-  throw EInOutError("Graphics printing is not available on \"" + CurrentName() + "\"");
+  if (job_) throw EInOutError("Printing in progress");
+  const std::string destination = CurrentName();
+  if (destination != kPrintToPdf && !DeviceData())
+    throw EInOutError("Printer \"" + destination +
+                      "\" takes raw data only and cannot print graphics");
+  auto job = std::make_unique<Job>();
+  job->destination = destination;
+  job->copies = copies_;
+  job->title = title_;
+  if (destination == kPrintToPdf) {
+    // A title can hold anything: separators and control characters do not go into a file name.
+    QString name = title_.empty() ? QStringLiteral("QorPrint") : UnicodeFromAnsi(title_);
+    for (QChar& c : name)
+      if (c == '/' || c.category() == QChar::Other_Control) c = '_';
+    job->finalPath =
+        QFile::encodeName(QDir::current().absoluteFilePath(name + ".pdf")).toStdString();
+    job->file.setFileTemplate(QFile::decodeName(job->finalPath.c_str()) + ".XXXXXX");
+  }
+  if (!job->file.open())
+    throw EInOutError("Cannot create the print file: " + job->file.errorString().toStdString());
+  job->file.close();
+
+  const Measures m = CurrentMeasures();
+  const cups::TMedia media = DeviceData()
+                                 ? DeviceData()->media
+                                 : cups::TMedia{"", kDefaultWidth, kDefaultLength, 0, 0, 0, 0};
+  const bool landscape = orientation_ == TPrinterOrientation::poLandscape;
+  job->writer = std::make_unique<QPdfWriter>(job->file.fileName());
+  job->writer->setResolution(m.dpiX);
+  job->writer->setTitle(QString::fromStdString(title_));
+  job->writer->setCreator("QorPrint");
+  const QPageLayout layout(
+      QPageSize(QSizeF(media.width / 100.0, media.length / 100.0), QPageSize::Millimeter),
+      landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+      QMarginsF(media.left / 100.0, media.top / 100.0, media.right / 100.0, media.bottom / 100.0),
+      QPageLayout::Millimeter);
+  job->writer->setPageLayout(layout);
+  if (!job->painter.begin(job->writer.get())) throw EInOutError("Cannot start the print job");
+  if (!canvas_) canvas_ = std::make_unique<TQtCanvas>();
+  canvas_->Begin(&job->painter, job->writer.get(), m.dpiX);
+  job_ = std::move(job);
 }
+
 void TSystemPrinter::NewPage() {
-  throw EInOutError("Printer is not printing");
+  if (!job_) throw EInOutError("Printer is not printing");
+  job_->writer->newPage();
 }
+
 void TSystemPrinter::EndDoc() {
-  throw EInOutError("Printer is not printing");
+  if (!job_) throw EInOutError("Printer is not printing");
+  std::unique_ptr<Job> job = std::move(job_);
+  canvas_->End();
+  job->painter.end();
+  if (job->destination == kPrintToPdf) {
+    QFile::remove(QFile::decodeName(job->finalPath.c_str()));
+    if (!job->file.rename(QFile::decodeName(job->finalPath.c_str())))
+      throw EInOutError("Cannot write " + job->finalPath + ": " +
+                        job->file.errorString().toStdString());
+    job->file.setAutoRemove(false);
+    return;
+  }
+  cups::SubmitPdf(job->destination, job->file.fileName().toStdString(),
+                  job->title.empty() ? "QorPrint" : job->title, job->copies);
 }
-void TSystemPrinter::Abort() {}
+
+// Nothing of an abandoned job reaches a printer or stays on disk.
+void TSystemPrinter::Abort() {
+  if (!job_) return;
+  std::unique_ptr<Job> job = std::move(job_);
+  canvas_->End();
+  job->painter.end();
+}
+
 TCanvas& TSystemPrinter::Canvas() {
-  throw EInOutError("Printer is not printing");
+  if (!canvas_) canvas_ = std::make_unique<TQtCanvas>();
+  return *canvas_;
 }

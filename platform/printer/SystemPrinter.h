@@ -1,15 +1,20 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/printer/Cups.h"
 #include "platform/printer/Printer.h"
+#include "platform/printer/QtCanvas.h"
 
 // The printer object of this machine: the spooler's destinations followed by the built-in
 // "Print to PDF". The current printer is the one chosen by index, else the spooler's default
 // destination, else "Print to PDF", so there is always one.
+// A job is drawn into a PDF: "Print to PDF" keeps it as <Title>.pdf ("QorPrint.pdf" without a
+// title) in the current directory, replacing an older file; a CUPS destination with a driver
+// receives it as one job with its copies when the job ends. A raw queue takes no graphics job.
 class TSystemPrinter : public TPrinter {
  public:
   TSystemPrinter();
@@ -33,7 +38,7 @@ class TSystemPrinter : public TPrinter {
   void NewPage() override;
   void EndDoc() override;
   void Abort() override;
-  bool Printing() override { return false; }
+  bool Printing() override { return job_ != nullptr; }
   int PageWidth() override;
   int PageHeight() override;
   TCanvas& Canvas() override;
@@ -55,4 +60,8 @@ class TSystemPrinter : public TPrinter {
   std::string title_;
   std::string deviceDataFor_;  // the printer whose data deviceData_ holds
   std::optional<cups::TDeviceData> deviceData_;
+
+  struct Job;
+  std::unique_ptr<Job> job_;
+  std::unique_ptr<TQtCanvas> canvas_;
 };

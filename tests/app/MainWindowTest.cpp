@@ -116,6 +116,9 @@ TEST_F(MainWindowTest, ComponentsAsTheFormDescribesThem) {
   EXPECT_TRUE(f.LabelMail->text().endsWith("@example.org"));
   EXPECT_TRUE(f.LabelHomePage->text().contains("example.org"));
   EXPECT_EQ(f.Table1->Tag(), 99);
+  const char* fields[] = {"Id", "Name", "Prof", "Continent", "Country", "Pasport"};
+  ASSERT_EQ(f.Table1->FieldCount(), 6);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(f.Table1->Fields(i)->FieldName, fields[i]);
   EXPECT_EQ(f.Table1->TableName, "People.DB");
   EXPECT_EQ(f.DBGrid1->DataSource(), f.DataSource);
   EXPECT_EQ(f.DBNavigator1->DataSource(), f.DataSource);
