@@ -111,6 +111,14 @@ std::vector<TMedia> MediaList(const std::string& destination) {
   return list;
 }
 
+bool AcceptingJobs(const std::string& destination) {
+  TDest d;
+  if (!d.Open(destination.c_str())) return false;
+  const char* accepting =
+      cupsGetOption("printer-is-accepting-jobs", d.dest->num_options, d.dest->options);
+  return !accepting || std::string(accepting) != "false";
+}
+
 void SubmitPdf(const std::string& destination, const std::string& path, const std::string& title,
                int copies) {
   auto fail = [&](const std::string& what) {

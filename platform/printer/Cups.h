@@ -36,6 +36,9 @@ std::optional<TDeviceData> DeviceData(const std::string& destination);
 // without paper data (a raw queue) or one that cannot be asked.
 std::vector<TMedia> MediaList(const std::string& destination);
 
+// Whether the destination accepts jobs now (a stopped or rejecting queue does not).
+bool AcceptingJobs(const std::string& destination);
+
 // Sends a PDF file to a destination as one job with its copies; raises EInOutError with the
 // server's reason when the job is refused or cannot be sent.
 void SubmitPdf(const std::string& destination, const std::string& path, const std::string& title,

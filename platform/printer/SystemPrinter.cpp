@@ -145,6 +145,8 @@ void TSystemPrinter::BeginDoc() {
   if (destination != kPrintToPdf && !DeviceData())
     throw EInOutError("Printer \"" + destination +
                       "\" takes raw data only and cannot print graphics");
+  if (destination != kPrintToPdf && !cups::AcceptingJobs(destination))
+    throw EInOutError("Printer \"" + destination + "\" is not accepting jobs");
   auto job = std::make_unique<Job>();
   job->destination = destination;
   job->copies = copies_;

@@ -29,7 +29,7 @@ std::string WaitForNewJob(const std::string& dir, const std::string& queue,
                           const std::vector<int>& before, int seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   while (std::chrono::steady_clock::now() < deadline) {
-    for (int job : CapturedJobs(dir, queue))
+    for (int job : CapturedJobs(dir, queue))  // in job order: the first new one
       if (std::find(before.begin(), before.end(), job) == before.end())
         return ReadFileBytes(dir + "/capture/" + queue + "/" + std::to_string(job) + ".bin");
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
