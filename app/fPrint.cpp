@@ -8,6 +8,7 @@
 #include "app/ui_fPrint.h"
 #include "dialogs/DiPrint.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/Controls.h"
 #include "platform/shell/Shell.h"
 #include "print/QorPrint.h"
 
@@ -21,19 +22,6 @@ QFont WindowFont(int pixels = 11, bool bold = false) {
   font.setPixelSize(pixels);
   font.setBold(bold);
   return font;
-}
-
-// Labels size themselves to their text, as the form's labels were designed to: one whose text
-// needs more room than its place grows, to the left when it is right-aligned.
-void FitToText(QLabel* label) {
-  const int needed = label->sizeHint().width();
-  if (needed <= label->width()) return;
-  QRect place = label->geometry();
-  if (label->alignment() & Qt::AlignRight)
-    place.setLeft(place.right() - needed + 1);
-  else
-    place.setWidth(needed);
-  label->setGeometry(place);
 }
 
 void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
@@ -150,7 +138,7 @@ TForm1::TForm1(QWidget* parent) : TForm(parent), ui_(new Ui::TForm1) {
   Colour(Label6, QPalette::WindowText, navy);
 
   for (QLabel* label : {Label8, Label1, LabelMail, Label5, LabelHomePage, Label7, Label6})
-    FitToText(label);
+    AutoSizeLabel(label);
 
   // The data.
   Button1->setFont(WindowFont(13));

@@ -8,6 +8,7 @@
 
 #include "dialogs/ui_DiPrint.h"
 #include "platform/forms/CommonDialogs.h"
+#include "platform/forms/Controls.h"
 #include "platform/printer/PaperCapabilities.h"
 #include "platform/printer/Printer.h"
 #include "platform/system/CodePage.h"
@@ -200,6 +201,14 @@ TDialPrint::TDialPrint(QWidget* parent) : TForm(parent), ui_(new Ui::TDialPrint)
 
   FormCreate(this);
   SetTabOrders();  // again, now that the radio groups have their buttons
+  AutoSizeLabels();
+}
+
+// Labels size themselves to their texts, but for the printer's name and the two margin labels,
+// which keep their size.
+void TDialPrint::AutoSizeLabels() {
+  for (QLabel* label : findChildren<QLabel*>())
+    if (label != LabelPrinter && label != LabelTop && label != LabelBottom) AutoSizeLabel(label);
 }
 
 TDialPrint::~TDialPrint() {
@@ -334,6 +343,7 @@ void TDialPrint::Load(const TQorPrintSet& s) {
   LabelTitleFont->setText(UnicodeFromAnsi(FontDescription(&s.TitleFont)));
   LabelTextFont->setText(UnicodeFromAnsi(FontDescription(&s.TextFont)));
   EditInterval->setText(QLocale::system().toString(s.Interval, 'g', 15));
+  AutoSizeLabels();
 }
 
 void TDialPrint::Store(TQorPrintSet& s) {
@@ -544,18 +554,21 @@ void TDialPrint::BitBtnHeaderFontClick(QObject*) {
   if (!TitleFontCopy) return;
   EditFont(*TitleFontCopy);
   LabelTitleFont->setText(UnicodeFromAnsi(FontDescription(TitleFontCopy.get())));
+  AutoSizeLabel(LabelTitleFont);
 }
 
 void TDialPrint::BitBtnTextFontClick(QObject*) {
   if (!TextFontCopy) return;
   EditFont(*TextFontCopy);
   LabelTextFont->setText(UnicodeFromAnsi(FontDescription(TextFontCopy.get())));
+  AutoSizeLabel(LabelTextFont);
 }
 
 void TDialPrint::BitBtnNumFontClick(QObject*) {
   if (!NumFontCopy) return;
   EditFont(*NumFontCopy);
   LabelNumFont->setText(UnicodeFromAnsi(FontDescription(NumFontCopy.get())));
+  AutoSizeLabel(LabelNumFont);
 }
 
 void TDialPrint::EditPagesChange(QObject*) {

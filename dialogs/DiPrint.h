@@ -142,6 +142,7 @@ class TDialPrint : public TForm {
   void Store(TQorPrintSet& settings);
   void SetPrintRange(int16_t range);
   void SetTabOrders();
+  void AutoSizeLabels();
 
   Ui::TDialPrint* ui_;
 };

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QLabel>
 #include <algorithm>
 
 namespace {
@@ -142,4 +143,18 @@ void TSpinButton::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   up_->setGeometry(0, 0, width(), height() / 2);
   down_->setGeometry(0, height() / 2, width(), height() - height() / 2);
+}
+
+void AutoSizeLabel(QLabel* label) {
+  const int needed = label->sizeHint().width();
+  if (needed <= label->width()) return;
+  QRect place = label->geometry();
+  if (label->alignment() & Qt::AlignRight)
+    place.setLeft(place.right() - needed + 1);
+  else if (label->alignment() & Qt::AlignHCenter)
+    place.adjust(-(needed - place.width()) / 2, 0,
+                 needed - place.width() - (needed - place.width()) / 2, 0);
+  else
+    place.setWidth(needed);
+  label->setGeometry(place);
 }

@@ -95,3 +95,8 @@ class TSpinButton : public QWidget {
   QToolButton* up_;
   QToolButton* down_;
 };
+
+class QLabel;
+// A label that sizes itself to its text, as auto-sized labels do: one whose text needs more room
+// than its place grows, to the left when it is right-aligned, around its centre when centred.
+void AutoSizeLabel(QLabel* label);
