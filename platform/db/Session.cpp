@@ -20,8 +20,6 @@ std::string Trim(const std::string& text) {
   return text.substr(start, text.find_last_not_of(" \t\r") - start + 1);
 }
 
-TSession* gSession = nullptr;
-
 }  // namespace
 
 TDataSet* TDatabase::DataSets(int index) const {
@@ -134,30 +132,18 @@ void TSession::CloseUnusedDatabase(TDatabase& database) {
 
 namespace {
 
-void RegisterSessionFinalizer() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  AddFinalizer(TFinalizationStage::Platform, [] {
-    delete gSession;
-    gSession = nullptr;
-  });
+TProgramObject<TSession>& TheSession() {
+  static auto& session = *new TProgramObject<TSession>("Session", TFinalizationStage::Platform,
+                                                       [] { return std::make_unique<TSession>(); });
+  return session;
 }
 
 }  // namespace
 
 TSession& Session() {
-  if (!gSession) {
-    CheckNotFinalized("Session");
-    RegisterSessionFinalizer();
-    gSession = new TSession;
-  }
-  return *gSession;
+  return TheSession().Get();
 }
 
 std::unique_ptr<TSession> SetSession(std::unique_ptr<TSession> session) {
-  RegisterSessionFinalizer();
-  std::unique_ptr<TSession> previous(gSession);
-  gSession = session.release();
-  return previous;
+  return TheSession().Set(std::move(session));
 }

@@ -70,32 +70,19 @@ class TQtCommonDialogs : public TCommonDialogs {
   }
 };
 
-TCommonDialogs* gDialogs = nullptr;
-
-void RegisterOnce() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  AddFinalizer(TFinalizationStage::Platform, [] {
-    delete gDialogs;
-    gDialogs = nullptr;
-  });
+TProgramObject<TCommonDialogs>& TheDialogs() {
+  static auto& dialogs =
+      *new TProgramObject<TCommonDialogs>("CommonDialogs", TFinalizationStage::Platform,
+                                          [] { return std::make_unique<TQtCommonDialogs>(); });
+  return dialogs;
 }
 
 }  // namespace
 
 TCommonDialogs& CommonDialogs() {
-  if (!gDialogs) {
-    CheckNotFinalized("CommonDialogs");
-    RegisterOnce();
-    gDialogs = new TQtCommonDialogs;
-  }
-  return *gDialogs;
+  return TheDialogs().Get();
 }
 
 std::unique_ptr<TCommonDialogs> SetCommonDialogs(std::unique_ptr<TCommonDialogs> dialogs) {
-  RegisterOnce();
-  std::unique_ptr<TCommonDialogs> previous(gDialogs);
-  gDialogs = dialogs.release();
-  return previous;
+  return TheDialogs().Set(std::move(dialogs));
 }

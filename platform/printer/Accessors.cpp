@@ -1,6 +1,4 @@
 // The program-wide printer and spooler objects.
-#include <utility>
-
 #include "platform/printer/CupsSpooler.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Spooler.h"
@@ -9,51 +7,32 @@
 
 namespace {
 
-TPrinter* gPrinter = nullptr;
-TSpooler* gSpooler = nullptr;
+TProgramObject<TPrinter>& ThePrinter() {
+  static auto& printer = *new TProgramObject<TPrinter>(
+      "Printer", TFinalizationStage::Platform, [] { return std::make_unique<TSystemPrinter>(); });
+  return printer;
+}
 
-void RegisterOnce() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  AddFinalizer(TFinalizationStage::Platform, [] {
-    delete gPrinter;
-    gPrinter = nullptr;
-    delete gSpooler;
-    gSpooler = nullptr;
-  });
+TProgramObject<TSpooler>& TheSpooler() {
+  static auto& spooler = *new TProgramObject<TSpooler>(
+      "Spooler", TFinalizationStage::Platform, [] { return std::make_unique<TCupsSpooler>(); });
+  return spooler;
 }
 
 }  // namespace
 
 TPrinter& Printer() {
-  if (!gPrinter) {
-    CheckNotFinalized("Printer");
-    RegisterOnce();
-    gPrinter = new TSystemPrinter;
-  }
-  return *gPrinter;
+  return ThePrinter().Get();
 }
 
 std::unique_ptr<TPrinter> SetPrinter(std::unique_ptr<TPrinter> printer) {
-  RegisterOnce();
-  std::unique_ptr<TPrinter> previous(gPrinter);
-  gPrinter = printer.release();
-  return previous;
+  return ThePrinter().Set(std::move(printer));
 }
 
 TSpooler& Spooler() {
-  if (!gSpooler) {
-    CheckNotFinalized("Spooler");
-    RegisterOnce();
-    gSpooler = new TCupsSpooler;
-  }
-  return *gSpooler;
+  return TheSpooler().Get();
 }
 
 std::unique_ptr<TSpooler> SetSpooler(std::unique_ptr<TSpooler> spooler) {
-  RegisterOnce();
-  std::unique_ptr<TSpooler> previous(gSpooler);
-  gSpooler = spooler.release();
-  return previous;
+  return TheSpooler().Set(std::move(spooler));
 }

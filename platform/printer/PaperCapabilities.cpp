@@ -28,35 +28,22 @@ class TSystemPaperCapabilities : public TPaperCapabilities {
   }
 };
 
-TPaperCapabilities* gPapers = nullptr;
-
-void RegisterOnce() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  AddFinalizer(TFinalizationStage::Platform, [] {
-    delete gPapers;
-    gPapers = nullptr;
-  });
+TProgramObject<TPaperCapabilities>& ThePapers() {
+  static auto& papers = *new TProgramObject<TPaperCapabilities>(
+      "PaperCapabilities", TFinalizationStage::Platform,
+      [] { return std::make_unique<TSystemPaperCapabilities>(); });
+  return papers;
 }
 
 }  // namespace
 
 TPaperCapabilities& PaperCapabilities() {
-  if (!gPapers) {
-    CheckNotFinalized("PaperCapabilities");
-    RegisterOnce();
-    gPapers = new TSystemPaperCapabilities;
-  }
-  return *gPapers;
+  return ThePapers().Get();
 }
 
 std::unique_ptr<TPaperCapabilities> SetPaperCapabilities(
     std::unique_ptr<TPaperCapabilities> papers) {
-  RegisterOnce();
-  std::unique_ptr<TPaperCapabilities> previous(gPapers);
-  gPapers = papers.release();
-  return previous;
+  return ThePapers().Set(std::move(papers));
 }
 
 std::string CustomSizeName() {
