@@ -9,6 +9,7 @@
 
 #include "bench/BenchSupport.h"
 #include "platform/db/Table.h"
+#include "tools/PeopleTable.h"
 
 namespace {
 
@@ -17,12 +18,7 @@ int Create(long count, const char* folder) {
   TTable table;
   table.DatabaseName = folder;
   table.TableName = "People.DB";
-  table.CreateTable({{"Id", TFieldType::ftInteger, 0},
-                     {"Name", TFieldType::ftString, 40},
-                     {"Prof", TFieldType::ftSmallint, 0},
-                     {"Continent", TFieldType::ftSmallint, 0},
-                     {"Country", TFieldType::ftSmallint, 0},
-                     {"Pasport", TFieldType::ftString, 40}});
+  table.CreateTable(PeopleFields());
   // One transaction for the whole load; posting row by row would commit each row.
   std::string sql = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
                     std::to_string(count) +

@@ -10,6 +10,7 @@
 
 #include "platform/db/Table.h"
 #include "platform/system/CodePage.h"
+#include "tools/PeopleTable.h"
 
 namespace {
 
@@ -37,12 +38,7 @@ int main(int argc, char** argv) {
     TTable table;
     table.DatabaseName = scratch.string();
     table.TableName = "People.DB";
-    table.CreateTable({{"Id", TFieldType::ftInteger, 0},
-                       {"Name", TFieldType::ftString, 40},
-                       {"Prof", TFieldType::ftSmallint, 0},
-                       {"Continent", TFieldType::ftSmallint, 0},
-                       {"Country", TFieldType::ftSmallint, 0},
-                       {"Pasport", TFieldType::ftString, 40}});
+    table.CreateTable(PeopleFields());
     table.Open();
     table.StartTransaction();
     std::ifstream in(argv[1]);

@@ -10,6 +10,7 @@
 #include "e2e/CupsServer.h"
 #include "platform/printer/CupsSpooler.h"
 #include "platform/printer/SystemPrinter.h"
+#include "support/ChoosePrinter.h"
 
 namespace {
 
@@ -27,12 +28,6 @@ class ReportE2E : public ReportTest {
     EXPECT_EQ(chdir(previousDir.c_str()), 0);
     SetSpooler(std::move(previousSpooler));
     SetPrinter(std::move(previousPrinter));
-  }
-  void Choose(const std::string& name) {
-    const std::vector<std::string> printers = Printer().Printers();
-    for (std::size_t i = 0; i < printers.size(); ++i)
-      if (printers[i] == name) return Printer().SetPrinterIndex(static_cast<int>(i));
-    FAIL() << name;
   }
   static std::string Run(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -78,7 +73,7 @@ TEST_F(ReportE2E, TextModeCopiesAreWholeDocumentsEachFromTheFirstRecord) {
 
 TEST_F(ReportE2E, GraphicsModeCopiesGoToThePrinterAsOneJob) {
   Open(3);
-  Choose("qor-ppd");
+  ChoosePrinter("qor-ppd");
   const std::vector<int> before = e2e::CapturedJobs(server, "qor-ppd");
   PrintGrid([](TDialPrint& d) {
     d.EditFilename->setText("");
@@ -100,7 +95,7 @@ TEST_F(ReportE2E, PrintToPdfWritesTheReportAsAPdfFile) {
                 "(2, 'Person 2', 2, 2, 2, 'P-2')");
   form = std::make_unique<TForm1>();
   PrepareFormDataSets(form.get(), false);
-  Choose("Print to PDF");
+  ChoosePrinter("Print to PDF");
   PrintGrid([](TDialPrint& d) {
     d.EditFilename->setText("");
     d.RadioGroupMode->SetItemIndex(1);
@@ -133,7 +128,7 @@ TEST_F(ReportE2E, AccentedNamesInFileAndTextMode) {
   EXPECT_NE(ReadFileBytes(file).find("Ren\xe9"), std::string::npos);
 
   const std::vector<int> before = e2e::CapturedJobs(server, "qor-raw");
-  Choose("qor-raw");
+  ChoosePrinter("qor-raw");
   PrintGrid([](TDialPrint& d) {
     d.EditFilename->setText("");
     d.RadioGroupMode->SetItemIndex(0);
@@ -145,7 +140,7 @@ TEST_F(ReportE2E, GraphicsJobsThatCannotStartSayWhy) {
   Open(2);
   for (const char* queue : {"qor-raw", "qor-reject"}) {
     messages.clear();
-    Choose(queue);
+    ChoosePrinter(queue);
     PrintGrid([](TDialPrint& d) {
       d.EditFilename->setText("");
       d.RadioGroupMode->SetItemIndex(1);
@@ -158,7 +153,7 @@ TEST_F(ReportE2E, GraphicsJobsThatCannotStartSayWhy) {
 TEST_F(ReportE2E, AnAbandonedGraphicsJobLeavesNoFileAndNoJob) {
   TQorPrintSet settings;
   settings.Mode = 1;
-  Choose("Print to PDF");
+  ChoosePrinter("Print to PDF");
   TQorPrinter engine;
   ASSERT_TRUE(engine.BeginDoc(&settings));
   engine.Print("never printed");
@@ -166,7 +161,7 @@ TEST_F(ReportE2E, AnAbandonedGraphicsJobLeavesNoFileAndNoJob) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.File("QorPrint.pdf"))));
   EXPECT_TRUE(QDir(QString::fromStdString(dir.Path())).entryList({"QorPrint.pdf*"}).isEmpty());
 
-  Choose("qor-ppd");
+  ChoosePrinter("qor-ppd");
   const std::vector<int> before = e2e::CapturedJobs(server, "qor-ppd");
   ASSERT_TRUE(engine.BeginDoc(&settings));
   engine.Print("never printed");

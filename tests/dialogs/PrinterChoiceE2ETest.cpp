@@ -5,6 +5,7 @@
 #include "gtest/gtest.h"
 #include "platform/printer/PaperCapabilities.h"
 #include "platform/printer/SystemPrinter.h"
+#include "support/ChoosePrinter.h"
 #include "support/DialogDoubles.h"
 
 namespace {
@@ -15,12 +16,6 @@ class PrinterChoiceE2E : public ::testing::Test {
     cupsSetServer(nullptr);  // CUPS_SERVER of the test's environment
   }
   ~PrinterChoiceE2E() override { SetPrinter(std::move(previous)); }
-  void Choose(const std::string& name) {
-    const std::vector<std::string> printers = Printer().Printers();
-    for (std::size_t i = 0; i < printers.size(); ++i)
-      if (printers[i] == name) return Printer().SetPrinterIndex(static_cast<int>(i));
-    FAIL() << name;
-  }
   QStringList Papers() const {
     QStringList names;
     for (int i = 0; i < dialog.ComboBoxPapers->count(); ++i)
@@ -36,7 +31,7 @@ TEST_F(PrinterChoiceE2E, PapersOfRealQueues) {
   dialog.RadioGroupOrient->SetItemIndex(0);
   dialog.SpinEditPageWidth->SetValue(210);
   dialog.SpinEditPageHeight->SetValue(297);
-  Choose("qor-ppd");
+  ChoosePrinter("qor-ppd");
   dialog.RefreshPrinterPapers();
   EXPECT_EQ(dialog.LabelPrinter->text(), "qor-ppd");
   EXPECT_EQ(Papers().size(), 5);
@@ -44,22 +39,22 @@ TEST_F(PrinterChoiceE2E, PapersOfRealQueues) {
   EXPECT_EQ(Papers().last(), "Custom size");
   EXPECT_EQ(dialog.ComboBoxPapers->currentText(), "A4");  // 210 x 297 in the edits
 
-  Choose("qor-raw");
+  ChoosePrinter("qor-raw");
   dialog.RefreshPrinterPapers();
   EXPECT_EQ(Papers(), QStringList{"Custom size"});
 
-  Choose("Print to PDF");
+  ChoosePrinter("Print to PDF");
   dialog.RefreshPrinterPapers();
   EXPECT_EQ(Papers().first(), "A4");
   EXPECT_EQ(Papers().size(), 8);
 }
 
 TEST_F(PrinterChoiceE2E, PrinterSetupChangesLabelAndListAndKeepsTheSize) {
-  Choose("qor-raw");
+  ChoosePrinter("qor-raw");
   dialog.SpinEditPageWidth->SetValue(123);
   dialog.RefreshPrinterPapers();
   dialogs->printerSetup = [&] {
-    Choose("qor-ppd");
+    ChoosePrinter("qor-ppd");
     return true;
   };
   dialog.BitBtnPrinter->click();

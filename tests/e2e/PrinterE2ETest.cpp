@@ -5,6 +5,7 @@
 #include "e2e/CupsServer.h"
 #include "platform/printer/SystemPrinter.h"
 #include "print/QorPrint.h"
+#include "support/ChoosePrinter.h"
 #include "support/SpoolerDouble.h"
 
 namespace {
@@ -25,12 +26,6 @@ class PrinterE2E : public ::testing::Test {
     previous = SetPrinter(std::make_unique<TSystemPrinter>());
   }
   ~PrinterE2E() override { SetPrinter(std::move(previous)); }
-  void Choose(const std::string& name) {
-    const std::vector<std::string> printers = Printer().Printers();
-    for (std::size_t i = 0; i < printers.size(); ++i)
-      if (printers[i] == name) return Printer().SetPrinterIndex(static_cast<int>(i));
-    FAIL() << name << " is not listed";
-  }
   std::unique_ptr<TPrinter> previous;
 };
 
@@ -39,7 +34,7 @@ TEST_F(PrinterE2E, DestinationsComeBeforePrintToPdfAndTheDefaultIsCurrent) {
   EXPECT_EQ(printers, (std::vector<std::string>{"qor-full", "qor-ppd", "qor-raw", "qor-reject",
                                                 "Print to PDF"}));
   EXPECT_EQ(printers[Printer().PrinterIndex()], "qor-raw");
-  Choose("qor-ppd");
+  ChoosePrinter("qor-ppd");
   EXPECT_EQ(printers[Printer().PrinterIndex()], "qor-ppd");
 }
 
@@ -57,7 +52,7 @@ TEST_F(PrinterE2E, MetricsOfDestinations) {
       {"Print to PDF", TPrinterOrientation::poPortrait, 210, 297, 600, 600, 0, 0},
   };
   for (const Case& c : cases) {
-    Choose(c.printer);
+    ChoosePrinter(c.printer);
     Printer().SetOrientation(c.orientation);
     EXPECT_EQ(Printer().GetDeviceCaps(HORZSIZE), c.horz) << c.printer;
     EXPECT_EQ(Printer().GetDeviceCaps(VERTSIZE), c.vert) << c.printer;
@@ -71,7 +66,7 @@ TEST_F(PrinterE2E, MetricsOfDestinations) {
 
 TEST_F(PrinterE2E, TextModeGeometryFollowsTheDestinationsEdges) {
   ScopedSpoolerDouble spooler;  // the geometry only: no job for the real queue
-  Choose("qor-ppd");
+  ChoosePrinter("qor-ppd");
   TQorPrintSet settings;
   settings.Mode = 0;
   EngineProbe engine;

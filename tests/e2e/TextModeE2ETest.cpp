@@ -8,17 +8,16 @@
 #include "platform/printer/SystemPrinter.h"
 #include "platform/system/CodePage.h"
 #include "print/QorPrint.h"
+#include "support/ChoosePrinter.h"
 #include "support/PrinterDouble.h"
 #include "support/TempDir.h"
+#include "support/WorkedDocument.h"
 
 namespace {
 
 const std::string kSetup("\x1b\x50\x12\x1b\x33\x24", 6);
 std::string Spaces(int n) {
   return std::string(n, ' ');
-}
-std::string CallerLine(int i) {
-  return "line " + std::to_string(i) + " " + std::string(80, 'x');
 }
 
 // The machine's own printer object and spooler, on the private server.
@@ -36,12 +35,6 @@ class TextModeE2E : public ::testing::Test {
     SetPrinter(std::move(previousPrinter));
     SetSystemCodePages(previousPages);
   }
-  void Choose(const std::string& name) {
-    const std::vector<std::string> printers = Printer().Printers();
-    for (std::size_t i = 0; i < printers.size(); ++i)
-      if (printers[i] == name) return Printer().SetPrinterIndex(static_cast<int>(i));
-    FAIL() << name << " is not listed";
-  }
 
   std::string dir = e2e::ServerDir();
   TCodePages previousPages;
@@ -54,14 +47,10 @@ class TextModeE2E : public ::testing::Test {
 TEST_F(TextModeE2E, WorkedDocumentArrivesByteForByte) {
   const std::vector<int> before = e2e::CapturedJobs(dir, "qor-raw");
   ASSERT_TRUE(engine.BeginDoc(&settings)) << engine.LastError();  // the default destination
-  for (int i = 1; i <= 62; ++i) engine.Print(CallerLine(i));
+  for (int i = 1; i <= 62; ++i) engine.Print(worked::CallerLine(i));
   engine.EndDoc();
 
-  std::string expected = kSetup + "\r\n\r\n\r\n" + Spaces(6) + "\r\n";
-  for (int i = 1; i <= 60; ++i) expected += Spaces(6) + CallerLine(i).substr(0, 70) + "\r\n";
-  expected += "\f\r\n" + Spaces(39) + "- 2 -\r\n\r\n";
-  for (int i = 61; i <= 62; ++i) expected += Spaces(6) + CallerLine(i).substr(0, 70) + "\r\n";
-  expected += "\f" + Spaces(6) + "\x1b@\r\n";
+  const std::string expected = worked::TextDocument();
   EXPECT_EQ(e2e::WaitForNewJob(dir, "qor-raw", before), expected);
 }
 
@@ -82,11 +71,11 @@ TEST_F(TextModeE2E, OemTextLongLinesAndSpacingBytesArriveAsSent) {
 }
 
 TEST_F(TextModeE2E, RefusingQueuesAndPrintersMakeBeginDocAnswerFalse) {
-  Choose("qor-reject");
+  ChoosePrinter("qor-reject");
   EXPECT_FALSE(engine.BeginDoc(&settings));
   EXPECT_EQ(engine.LastError(), "Error opening document print");
 
-  Choose("Print to PDF");
+  ChoosePrinter("Print to PDF");
   EXPECT_FALSE(engine.BeginDoc(&settings));
   EXPECT_EQ(engine.LastError(), "Error connecting to printer");
 
@@ -128,7 +117,7 @@ TEST_F(TextModeE2E, ServerStoppedMidDocumentGivesAnErrorWithinSeconds) {
   const auto start = std::chrono::steady_clock::now();
   std::string message;
   try {
-    for (int i = 0; i < 1000000 && engine.Printing(); ++i) engine.Print(CallerLine(i));
+    for (int i = 0; i < 1000000 && engine.Printing(); ++i) engine.Print(worked::CallerLine(i));
     engine.EndDoc();
   } catch (const EPrinterError& error) {
     message = error.what();

@@ -8,6 +8,7 @@
 #include "print/EngineProbe.h"
 #include "support/PrinterDouble.h"
 #include "support/SpoolerDouble.h"
+#include "support/WorkedDocument.h"
 
 namespace {
 
@@ -28,20 +29,12 @@ class TextModeTest : public ::testing::Test {
   TEngineProbe engine;
 };
 
-std::string CallerLine(int i) {
-  return "line " + std::to_string(i) + " " + std::string(80, 'x');
-}
-
 TEST_F(TextModeTest, WorkedDocumentOf62Lines) {
   ASSERT_TRUE(engine.BeginDoc(&settings)) << engine.LastError();
-  for (int i = 1; i <= 62; ++i) engine.Print(CallerLine(i));
+  for (int i = 1; i <= 62; ++i) engine.Print(worked::CallerLine(i));
   engine.EndDoc();
 
-  std::string expected = kSetup + "\r\n\r\n\r\n" + Spaces(6) + "\r\n";
-  for (int i = 1; i <= 60; ++i) expected += Spaces(6) + CallerLine(i).substr(0, 70) + "\r\n";
-  expected += "\f\r\n" + Spaces(39) + "- 2 -\r\n\r\n";
-  for (int i = 61; i <= 62; ++i) expected += Spaces(6) + CallerLine(i).substr(0, 70) + "\r\n";
-  expected += "\f" + Spaces(6) + "\x1b@\r\n";
+  const std::string expected = worked::TextDocument();
   EXPECT_EQ(spooler->bytes, expected);
 
   EXPECT_EQ(spooler->openedName, "Double");
