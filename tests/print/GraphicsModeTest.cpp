@@ -130,6 +130,15 @@ TEST_F(GraphicsTest, WithoutSettingsTheJobIsNamedAndInCourier) {
   EXPECT_EQ(printer->copies, 1);
 }
 
+TEST_F(GraphicsTest, ARangeBeforeTheFirstPageIsNothingToPrint) {
+  settings.PrintRange = 1;
+  settings.Pages = "4-6";
+  settings.FirstPageNumber = 7;
+  EXPECT_FALSE(engine.BeginDoc(&settings));
+  EXPECT_EQ(engine.LastError(), "Nothing to print");
+  EXPECT_EQ(Calls("BeginDoc"), 0);  // no job was started
+}
+
 TEST_F(GraphicsTest, AbortAbandonsTheJob) {
   ASSERT_TRUE(engine.BeginDoc(&settings));
   engine.Abort();
