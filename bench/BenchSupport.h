@@ -4,13 +4,22 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 // Lines of 128 characters: a 7-digit number, a space and 120 letters.
+// Gives a line of BenchLine the number i, in place.
+inline void NumberBenchLine(std::string& line, long i) {
+  char number[24];
+  std::snprintf(number, sizeof number, "%07lu", static_cast<unsigned long>(i) % 10000000UL);
+  std::memcpy(line.data(), number, 7);
+  line[7] = ' ';
+}
+
 inline std::string BenchLine(long i) {
-  char number[16];
-  std::snprintf(number, sizeof number, "%07ld ", i % 10000000);
-  return number + std::string(120, 'x');
+  std::string line(128, 'x');
+  NumberBenchLine(line, i);
+  return line;
 }
 
 inline double Seconds(std::chrono::steady_clock::time_point start) {

@@ -31,8 +31,7 @@ int Engine(long count, const char* out, bool lastPages) {
   }
   std::string line = BenchLine(0);
   for (long i = 0; i < count && printer.MorePages(); ++i) {
-    std::snprintf(line.data(), 8, "%07ld", i % 10000000);
-    line[7] = ' ';
+    NumberBenchLine(line, i);
     printer.Print(line);
   }
   printer.EndDoc();
@@ -47,8 +46,7 @@ int Bare(long count, const char* out) {
   std::string line = BenchLine(0) + "\r\n";
   const auto start = std::chrono::steady_clock::now();
   for (long i = 0; i < count; ++i) {
-    std::snprintf(line.data(), 8, "%07ld", i % 10000000);
-    line[7] = ' ';
+    NumberBenchLine(line, i);
     if (std::fwrite(line.data(), 1, line.size(), f) != line.size() || std::fflush(f) != 0) return 1;
   }
   std::fclose(f);

@@ -30,8 +30,7 @@ int Engine(long count) {
   }
   std::string line = BenchLine(0);
   for (long i = 0; i < count; ++i) {
-    std::snprintf(line.data(), 8, "%07ld", i % 10000000);
-    line[7] = ' ';
+    NumberBenchLine(line, i);
     printer.Print(line);
   }
   printer.EndDoc();
@@ -58,8 +57,7 @@ int Bare(long count) {
       writer.newPage();
       y = top;
     }
-    std::snprintf(line.data(), 8, "%07ld", i % 10000000);
-    line[7] = ' ';
+    NumberBenchLine(line, i);
     painter.setClipRect(QRect(left, y, right - left, bottom - y));
     painter.drawText(QPoint(left, y + metrics.ascent()), QString::fromLatin1(line.data(), 128));
     y += step;

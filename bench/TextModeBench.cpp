@@ -47,7 +47,7 @@ int Print(const char* job, uint8_t mode, long count, const char* out) {
   }
   std::string line = BenchLine(0);
   for (long i = 0; i < count; ++i) {
-    std::snprintf(line.data(), 8, "%07ld", i % 10000000);
+    NumberBenchLine(line, i);
     line[7] = '\xe9';  // one accented letter a line
     printer.Print(line);
   }

@@ -382,30 +382,8 @@ void TDataSet::SetState(TDataSetState state) {
   Notify(Change::State);
 }
 
-TValue TDataSet::Lookup(const std::string& keyField, const TValue& key,
-                        const std::string& resultField) {
-  // A walk of the records: engines with an index answer faster.
-  TField* keyColumn = FindField(keyField);
-  TField* resultColumn = FindField(resultField);
-  if (!Active() || !keyColumn || !resultColumn) return {};
-  TBookmark here = GetBookmark();
-  TValue found;
-  DisableControls();
-  try {
-    for (First(); !Eof(); Next())
-      if (record_[keyColumn->Index()] == key) {
-        found = record_[resultColumn->Index()];
-        break;
-      }
-    if (here) GotoBookmark(here);
-  } catch (...) {
-    FreeBookmark(here);
-    EnableControls();
-    throw;
-  }
-  FreeBookmark(here);
-  EnableControls();
-  return found;
+TValue TDataSet::Lookup(const std::string&, const TValue&, const std::string&) {
+  return {};
 }
 
 void TDataSet::CursorPost(TRecord&, bool) {

@@ -87,6 +87,7 @@ class TDataSet : public TComponent {
   void SetFieldValue(int index, TValue value);
 
   // The value of resultField in the first record whose keyField equals key; null when none.
+  // Engines answer it without moving the cursor; a dataset that cannot answers none.
   virtual TValue Lookup(const std::string& keyField, const TValue& key,
                         const std::string& resultField);
 
